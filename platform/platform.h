@@ -15,4 +15,7 @@
 #include "host/host_windows.h"
 #endif
 
+#include <stddef.h>
+#include <stdint.h>
+
 #include "unit_string.h"
