@@ -88,3 +88,5 @@ LPVOID LockResource(HGLOBAL data);
 #define IDYES 6
 #define IDNO 7
 int MessageBoxW(HWND owner, LPCWSTR text, LPCWSTR caption, UINT style);
+
+#include "host_gdi.h"
