@@ -36,8 +36,10 @@ test: test-host test-win
 test-host: host
 	cd $(HOST) && ctest --output-on-failure
 
+# The tests get a Wine prefix of their own, so that what they write to the
+# registry never touches the reader's settings from `make run`.
 test-win: win
-	tools/with-display sh -c 'cd $(WIN) && ctest --output-on-failure'
+	WINEPREFIX=$(CURDIR)/$(BUILD)/wineprefix-test tools/with-display sh -c 'cd $(WIN) && ctest --output-on-failure'
 
 run: win
 	tools/run-reader $(WIN)/quillmere.exe $(BUILD)/screenshot.png

@@ -83,6 +83,7 @@ LPVOID LockResource(HGLOBAL data);
 #define MB_YESNO 0x00000004u
 #define MB_ICONEXCLAMATION 0x00000030u
 #define MB_ICONQUESTION 0x00000020u
+#define MB_ICONHAND 0x00000010u
 #define IDOK 1
 #define IDCANCEL 2
 #define IDYES 6
@@ -90,3 +91,29 @@ LPVOID LockResource(HGLOBAL data);
 int MessageBoxW(HWND owner, LPCWSTR text, LPCWSTR caption, UINT style);
 
 #include "host_gdi.h"
+
+// The registry of the host build: kept in memory for the life of the
+// process. Key paths and value names compare without regard to case.
+#define HKEY_CURRENT_USER ((HKEY)(uintptr_t)0x80000001u)
+#define KEY_READ 0x20019u
+#define KEY_ALL_ACCESS 0xF003Fu
+#define REG_NONE 0u
+#define REG_SZ 1u
+#define REG_BINARY 3u
+#define REG_DWORD 4u
+#define ERROR_SUCCESS 0L
+#define ERROR_FILE_NOT_FOUND 2L
+#define ERROR_MORE_DATA 234L
+#define ERROR_INVALID_PARAMETER 87L
+#define ERROR_OUTOFMEMORY 14L
+typedef DWORD REGSAM;
+LONG RegOpenKeyExW(HKEY parent, LPCWSTR path, DWORD options, REGSAM access, HKEY* result);
+LONG RegCreateKeyExW(HKEY parent, LPCWSTR path, DWORD reserved, LPWSTR className, DWORD options, REGSAM access,
+                     void* security, HKEY* result, DWORD* disposition);
+LONG RegQueryValueExW(HKEY key, LPCWSTR name, DWORD* reserved, DWORD* type, BYTE* data, DWORD* size);
+LONG RegSetValueExW(HKEY key, LPCWSTR name, DWORD reserved, DWORD type, const BYTE* data, DWORD size);
+LONG RegDeleteValueW(HKEY key, LPCWSTR name);
+// Deletes the key and everything below it (the host registry has no rule
+// against subkeys).
+LONG RegDeleteKeyW(HKEY parent, LPCWSTR path);
+LONG RegCloseKey(HKEY key);
