@@ -11,6 +11,7 @@
 #define _UNICODE
 #endif
 #include <windows.h>
+#include "win32/pocketpc.h"
 #else
 #include "host/host_windows.h"
 #endif
