@@ -1,0 +1,5 @@
+#include "switches.h"
+
+int ignoreActivate;
+int allowSipInSearch = 1;
+int fullScreen;
