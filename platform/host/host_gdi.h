@@ -50,6 +50,8 @@ struct LOGFONTW {
 #define GetGValue(c) ((BYTE)((c) >> 8))
 #define GetBValue(c) ((BYTE)((c) >> 16))
 
+#define CLR_INVALID 0xFFFFFFFFu
+
 #define TRANSPARENT 1
 #define OPAQUE 2
 
@@ -64,6 +66,7 @@ struct LOGFONTW {
 #define NULL_PEN 8
 
 #define PS_SOLID 0
+#define PS_NULL 5
 #define FW_NORMAL 400
 #define FW_BOLD 700
 
