@@ -63,9 +63,6 @@ void DrawLink(HWND dialog, int controlId, const DRAWITEMSTRUCT* item)
     const COLORREF oldBack = SetBkColor(dc, LINK_BACK);
     RECT box = item->rcItem;
     ExtTextOutW(dc, box.left + GetSystemMetrics(SM_CXEDGE) / 2, box.top, ETO_OPAQUE, &box, text, (UINT)length, nullptr);
-    // Keyboard users need to see where the focus is.
-    if (item->itemState & ODS_FOCUS)
-        DrawFocusRect(dc, &box);
     SetBkColor(dc, oldBack);
     SetBkMode(dc, oldMode);
     SetTextColor(dc, oldText);

@@ -21,6 +21,6 @@ enum {
 HFONT PrepareLink(HWND dialog);
 
 // Draws the link's text blue on white from the top of its rectangle, half an
-// edge width in; the focus rectangle when it has the focus.
+// edge width in, and puts back the DC's font and colours.
 void DrawLink(HWND dialog, int controlId, const DRAWITEMSTRUCT* item);
 #endif

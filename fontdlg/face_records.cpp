@@ -1,5 +1,7 @@
 #include "font_dialog_state.h"
 
+#include "font_choice.h"
+
 #include <stdlib.h>
 #include <string.h>
 
@@ -29,12 +31,22 @@ int AppendFaceRecord(FontDialogState* state, const WCHAR* faceName, BYTE charSet
     return 1;
 }
 
-const FaceRecord* FindFaceRecord(const FontDialogState* state, const WCHAR* name)
+FaceRecord* FindFaceRecord(const FontDialogState* state, const WCHAR* name)
 {
-    for (const FaceRecord* record = state->faces; record != nullptr; record = record->next)
+    for (FaceRecord* record = state->faces; record != nullptr; record = record->next)
         if (UnitCompare(record->faceName, name) == 0)
             return record;
     return nullptr;
+}
+
+int NoteFontFace(FontDialogState* state, const WCHAR* faceName, BYTE charSet)
+{
+    FaceRecord* known = FindFaceRecord(state, faceName);
+    if (known == nullptr)
+        return AppendFaceRecord(state, faceName, charSet);
+    if (charSet == HEBREW_CHARSET_VALUE)
+        known->charSet = HEBREW_CHARSET_VALUE;
+    return 1;
 }
 
 void ReleaseFaceRecords(FontDialogState* state)

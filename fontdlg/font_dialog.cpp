@@ -22,7 +22,7 @@ void FillPreviewText(HWND dialog, int base)
 
 int CALLBACK AddFontFace(const LOGFONTW* logFont, const TEXTMETRICW* metrics, DWORD fontType, LPARAM data)
 {
-    return AppendFaceRecord(&fontDialogState, logFont->lfFaceName, metrics->tmCharSet);
+    return NoteFontFace(&fontDialogState, logFont->lfFaceName, metrics->tmCharSet);
 }
 
 void FreeFontFaces()
@@ -63,6 +63,10 @@ void InitFontDialog(HWND dialog, FontSpec* fontSpec)
     HDC dc = GetDC(owner);
     PrepareDialog(dialog, FONT_DIALOG_FIT);
     ClearFontDialogState(&fontDialogState);
+    // A desktop's font mapper weighs the character set above the face name:
+    // asked for the ANSI set (0), it passes over a face that has only
+    // Hebrew for one that has the ANSI set. Any set lets the name decide.
+    fontDialogState.previewLogFont.lfCharSet = DEFAULT_CHARSET;
     fontDialogState.target = fontSpec;
     if (fontSpec->charBase == 0)
         fontSpec->charBase = 1488;

@@ -20,7 +20,7 @@ struct FontDialogState {
     FaceRecord* nextFreeFace;
     HFONT previewFont;       // set into the preview field; released by the next preview or WM_DESTROY
     int freeFaces;           // records left in the current block
-    LOGFONTW previewLogFont; // only lfHeight and lfFaceName are ever set
+    LOGFONTW previewLogFont; // lfHeight and lfFaceName from the lists; lfCharSet DEFAULT_CHARSET
     FontSpec* target;        // what the dialog edits
 };
 
@@ -33,7 +33,13 @@ void ClearFontDialogState(FontDialogState* state);
 int AppendFaceRecord(FontDialogState* state, const WCHAR* faceName, BYTE charSet);
 
 // The first record whose faceName equals name exactly, or null.
-const FaceRecord* FindFaceRecord(const FontDialogState* state, const WCHAR* name);
+FaceRecord* FindFaceRecord(const FontDialogState* state, const WCHAR* name);
+
+// Records a face the enumeration reported. Some platforms report a family
+// once for each character set it covers; the list keeps one record per
+// family, marked Hebrew when any of its reports was. Returns 1 to go on, or
+// 0 when no block could be had.
+int NoteFontFace(FontDialogState* state, const WCHAR* faceName, BYTE charSet);
 
 // Releases every block of face records and makes the list empty. The
 // preview font, its logical font and the target stay: the dialog still
