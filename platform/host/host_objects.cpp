@@ -1,6 +1,6 @@
 #include <stdlib.h>
 
-#include "host_gdi_objects.h"
+#include "host_fonts.h"
 
 // Handles are (generation << 16) | (slot + 1): never null, and a retired
 // handle stops matching once its slot's generation moves on. The first
@@ -60,6 +60,10 @@ static bool EnsureTable()
     SetStockPen(WHITE_PEN, RGB(255, 255, 255), false);
     SetStockPen(BLACK_PEN, RGB(0, 0, 0), false);
     SetStockPen(NULL_PEN, RGB(0, 0, 0), true);
+    // The system font is realised when first used (host_fonts.cpp).
+    stockObjects[SYSTEM_FONT].kind = HOST_OBJECT_FONT;
+    stockObjects[SYSTEM_FONT].stock = true;
+    slots[SYSTEM_FONT].object = &stockObjects[SYSTEM_FONT];
     return true;
 }
 
@@ -142,6 +146,9 @@ void HostRemoveObject(const void* handle)
 
 static void Destroy(const void* handle)
 {
+    HostObject* o = HostLookupAny(handle);
+    if (o != nullptr && o->kind == HOST_OBJECT_FONT)
+        HostDestroyFont(o->font);
     HostRemoveObject(handle);
 }
 

@@ -34,6 +34,7 @@ HDC HostCreateSurface(int width, int height)
         free(pixels);
         return nullptr;
     }
+    SelectObject(dc, GetStockObject(SYSTEM_FONT));
     SelectObject(dc, GetStockObject(BLACK_PEN));
     SelectObject(dc, GetStockObject(WHITE_BRUSH));
     return dc;
