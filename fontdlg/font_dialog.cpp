@@ -36,7 +36,10 @@ static void FillFaceList(HWND dialog)
     SendMessageW(list, LB_RESETCONTENT, 0, 0);
     for (const FaceRecord* record = fontDialogState.faces; record != nullptr; record = record->next)
         SendMessageW(list, LB_ADDSTRING, 0, (LPARAM)record->faceName);
-    SendMessageW(list, LB_SELECTSTRING, (WPARAM)-1, (LPARAM)fontDialogState.target->faceName);
+    // The list reads the name to its terminator: give it a bounded copy.
+    WCHAR stored[FACE_NAME_UNITS];
+    UnitCopy(stored, FACE_NAME_UNITS, fontDialogState.target->faceName);
+    SendMessageW(list, LB_SELECTSTRING, (WPARAM)-1, (LPARAM)stored);
 }
 
 static void FillSizeList(HWND dialog)
