@@ -165,12 +165,16 @@ static void BreakParagraph(LayoutState* state, const Paragraph& p, const BYTE* s
             }
         }
         if (count == 0 && hang == 0 && *body != 0) {
-            // Not even one code fits: take one anyway, so the layout moves on.
+            // Not even one code fits: take one anyway, with the points that
+            // follow it in reading order, so that the layout moves on.
+            int taken = 1;
+            while (IsPointCode(body[taken]))
+                taken++;
             room = INT_MAX;
-            count = 1;
+            count = taken;
             Measure(state, reversed, body, &room, &count);
             if (count == 0) {
-                count = 1;
+                count = taken;
                 room = 0;
             }
         }
