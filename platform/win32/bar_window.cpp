@@ -70,13 +70,30 @@ static void PaintBar(PocketBar* bar)
     EndPaint(bar->window, &paint);
 }
 
+// A push button with a cross. Drawn with lines, not a symbol font, which a
+// desktop may lack.
 static void DrawCloseBox(const DRAWITEMSTRUCT* item)
 {
     RECT box = item->rcItem;
-    UINT state = DFCS_CAPTIONCLOSE;
-    if (item->itemState & ODS_SELECTED)
-        state |= DFCS_PUSHED;
-    DrawFrameControl(item->hDC, &box, DFC_CAPTION, state);
+    const BOOL pushed = (item->itemState & ODS_SELECTED) != 0;
+    DrawFrameControl(item->hDC, &box, DFC_BUTTON, DFCS_BUTTONPUSH | (pushed ? DFCS_PUSHED : 0));
+    const int side = box.right - box.left;
+    const int inset = side / 3;
+    const int shift = pushed ? 1 : 0;
+    HPEN pen = CreatePen(PS_SOLID, side >= 20 ? 2 : 1, GetSysColor(COLOR_BTNTEXT));
+    if (pen == nullptr)
+        return;
+    const HGDIOBJ oldPen = SelectObject(item->hDC, pen);
+    const int left = box.left + inset + shift;
+    const int top = box.top + inset + shift;
+    const int right = box.right - inset + shift;
+    const int bottom = box.bottom - inset + shift;
+    MoveToEx(item->hDC, left, top, nullptr);
+    LineTo(item->hDC, right, bottom);
+    MoveToEx(item->hDC, right - 1, top, nullptr);
+    LineTo(item->hDC, left - 1, bottom);
+    SelectObject(item->hDC, oldPen);
+    DeleteObject(pen);
 }
 
 BOOL AddBarMenuButton(PocketBar* bar, int position, int command, int submenu, const WCHAR* text, BYTE style)
@@ -92,7 +109,8 @@ BOOL AddBarMenuButton(PocketBar* bar, int position, int command, int submenu, co
     button.iBitmap = I_IMAGENONE;
     button.idCommand = command;
     button.fsState = TBSTATE_ENABLED;
-    button.fsStyle = style;
+    // The arrow tells a desktop user that the button opens a menu.
+    button.fsStyle = (BYTE)(style | BTNS_WHOLEDROPDOWN);
     button.iString = text != nullptr && text[0] != 0 ? (INT_PTR)text : -1;
     if (!SendMessageW(bar->toolBar, TB_INSERTBUTTONW, position, (LPARAM)&button))
         return FALSE;
@@ -206,6 +224,22 @@ static void BarCommand(PocketBar* bar, WPARAM wParam, LPARAM lParam)
         SendMessageW(bar->parent, WM_COMMAND, wParam, (LPARAM)bar->window);
 }
 
+// Buttons with a picture and no text are sized to their picture, as on the
+// device: in a tool bar that shows text beside pictures they would all take
+// the width of the widest text.
+static LRESULT AddButtons(PocketBar* bar, UINT message, WPARAM wParam, const TBBUTTON* given)
+{
+    const int count = message == TB_ADDBUTTONSW ? (int)wParam : 1;
+    if (given == nullptr || count <= 0 || count > BAR_MAX_ADDED)
+        return SendMessageW(bar->toolBar, message, wParam, (LPARAM)given);
+    TBBUTTON buttons[BAR_MAX_ADDED];
+    memcpy(buttons, given, count * sizeof(TBBUTTON));
+    for (int i = 0; i < count; i++)
+        if (!(buttons[i].fsStyle & BTNS_SEP) && buttons[i].iString == -1)
+            buttons[i].fsStyle |= BTNS_AUTOSIZE;
+    return SendMessageW(bar->toolBar, message, wParam, (LPARAM)buttons);
+}
+
 static LRESULT SubmenuOf(const PocketBar* bar, int command)
 {
     const int index = BarMenuOfCommand(bar, command);
@@ -266,6 +300,8 @@ static LRESULT CALLBACK BarProc(HWND window, UINT message, WPARAM wParam, LPARAM
     case WM_DRAWITEM: DrawCloseBox((const DRAWITEMSTRUCT*)lParam); return TRUE;
     case TB_SETTOOLTIPLIST: return StoreTips(bar, (int)wParam, (const WCHAR* const*)lParam);
     case SHCMBM_GETSUBMENU: return SubmenuOf(bar, (int)lParam);
+    case TB_ADDBUTTONSW:
+    case TB_INSERTBUTTONW: return AddButtons(bar, message, wParam, (const TBBUTTON*)lParam);
     case WM_DESTROY: DetachBarFromParent(bar); return 0;
     case WM_NCDESTROY: EndBar(bar); SetWindowLongPtrW(window, 0, 0); return 0;
     }

@@ -44,6 +44,7 @@ static void FitDialog(HWND dialog, DWORD flags)
     if (!ScreenOfDialog(dialog, &screen, &main))
         return;
     LeaveMenuBar(main, flags, &screen);
+    NoteDialogFitted(dialog);
     MoveWindow(dialog, screen.left, screen.top, screen.right - screen.left, screen.bottom - screen.top, TRUE);
 }
 

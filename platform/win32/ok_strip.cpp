@@ -20,6 +20,7 @@ struct OkStrip {
     int buttonHeight;
     BOOL tracking;     // the mouse went down on OK and is captured
     BOOL pressed;      // ... and is over OK now
+    BOOL growPending;  // to grow by the strip once WM_INITDIALOG is done
 };
 
 static HHOOK creationHook;
@@ -174,6 +175,30 @@ static void EndTracking(HWND dialog, OkStrip* strip)
     SetPressed(dialog, strip, FALSE);
 }
 
+// Taller by the strip, so the client area keeps the template's size; a
+// centred dialog stays centred.
+static void GrowByStrip(HWND dialog, const OkStrip* strip)
+{
+    RECT box;
+    if (!GetWindowRect(dialog, &box))
+        return;
+    int top = box.top;
+    if (GetWindowLongW(dialog, GWL_STYLE) & DS_CENTER)
+        top -= strip->height / 2;
+    SetWindowPos(dialog, nullptr, box.left, top, box.right - box.left, box.bottom - box.top + strip->height,
+                 SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+// After the dialog's own WM_INITDIALOG, unless it was fitted meanwhile.
+static LRESULT InitDialog(HWND dialog, OkStrip* strip, WPARAM wParam, LPARAM lParam)
+{
+    const LRESULT result = Original(dialog, strip, WM_INITDIALOG, wParam, lParam);
+    if (strip->growPending)
+        GrowByStrip(dialog, strip);
+    strip->growPending = FALSE;
+    return result;
+}
+
 static LRESULT EndStrip(HWND dialog, OkStrip* strip, WPARAM wParam, LPARAM lParam)
 {
     const WNDPROC original = strip->original;
@@ -204,6 +229,7 @@ static LRESULT CALLBACK OkStripProc(HWND dialog, UINT message, WPARAM wParam, LP
         if (strip->tracking)
             EndTracking(dialog, strip);
         break;
+    case WM_INITDIALOG: return InitDialog(dialog, strip, wParam, lParam);
     case WM_NCDESTROY: return EndStrip(dialog, strip, wParam, lParam);
     }
     if (strip->tracking) {
@@ -246,12 +272,18 @@ BOOL GiveDialogOkStrip(HWND dialog, BOOL grow)
     OkStrip* strip = AttachStrip(dialog);
     if (strip == nullptr)
         return FALSE;
-    RECT box;
-    GetWindowRect(dialog, &box);
-    const int extra = grow ? strip->height : 0;
-    SetWindowPos(dialog, nullptr, 0, 0, box.right - box.left, box.bottom - box.top + extra,
-                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED);
+    // The frame is computed again with the strip in it.
+    SetWindowPos(dialog, nullptr, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED);
+    if (grow)
+        GrowByStrip(dialog, strip);
     return TRUE;
+}
+
+void NoteDialogFitted(HWND dialog)
+{
+    OkStrip* strip = StripOf(dialog);
+    if (strip != nullptr)
+        strip->growPending = FALSE;
 }
 
 static BOOL IsDialogClass(HWND window)
@@ -261,20 +293,17 @@ static BOOL IsDialogClass(HWND window)
 }
 
 // A dialog asking for the caption OK gets the strip before its first
-// message, and a window taller by the strip (still centred when it asks to
-// be), so its client area keeps the template's size.
+// message; once its WM_INITDIALOG is done it grows by the strip, unless it
+// was fitted to the screen meanwhile.
 static LRESULT CALLBACK CreationHook(int code, WPARAM wParam, LPARAM lParam)
 {
     if (code == HCBT_CREATEWND) {
         const HWND window = (HWND)wParam;
-        CREATESTRUCTW* create = ((CBT_CREATEWNDW*)lParam)->lpcs;
+        const CREATESTRUCTW* create = ((const CBT_CREATEWNDW*)lParam)->lpcs;
         if ((create->dwExStyle & WS_EX_CAPTIONOKBTN) && IsDialogClass(window)) {
-            const OkStrip* strip = AttachStrip(window);
-            if (strip != nullptr) {
-                create->cy += strip->height;
-                if (create->style & DS_CENTER)
-                    create->y -= strip->height / 2;
-            }
+            OkStrip* strip = AttachStrip(window);
+            if (strip != nullptr)
+                strip->growPending = TRUE;
         }
     }
     return CallNextHookEx(creationHook, code, wParam, lParam);

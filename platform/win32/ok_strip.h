@@ -8,3 +8,6 @@
 // Gives dialog the strip once. With grow the window becomes taller by the
 // strip, so its client area keeps its size. FALSE when it cannot be added.
 BOOL GiveDialogOkStrip(HWND dialog, BOOL grow);
+
+// SHInitDialog has fitted dialog to the screen: it keeps that size.
+void NoteDialogFitted(HWND dialog);

@@ -9,6 +9,7 @@ enum {
     BAR_MAX_MENUS = 8,   // drop-down buttons of one bar
     BAR_MAX_TIPS = 64,   // tooltip texts kept by one bar
     BAR_TEXT_UNITS = 64, // a drop-down button's text, with its terminator
+    BAR_MAX_ADDED = 32,  // tool buttons added by one message (more: as given)
 };
 
 struct BarMenuButton {
