@@ -153,6 +153,65 @@ TEST_P(BarMenusTest, KeyboardOpensThePopupsWithTheFirstItemChosen)
     }
 }
 
+void MoveMouseTo(POINT at)
+{
+    SetCursorPos(at.x, at.y);
+    INPUT input = {};
+    input.type = INPUT_MOUSE;
+    input.mi.dwFlags = MOUSEEVENTF_MOVE;
+    SendInput(1, &input, sizeof input);
+}
+
+void ClickMouseAt(POINT at)
+{
+    MoveMouseTo(at);
+    INPUT input[2] = {};
+    input[0].type = input[1].type = INPUT_MOUSE;
+    input[0].mi.dwFlags = MOUSEEVENTF_LEFTDOWN;
+    input[1].mi.dwFlags = MOUSEEVENTF_LEFTUP;
+    SendInput(2, input, sizeof input[0]);
+}
+
+TEST_P(BarMenusTest, MouseMovesBetweenPopupsAndClosesTheOpenOne)
+{
+    RECT boxes[2];
+    POINT middles[2];
+    for (int i = 0; i < 2; i++) {
+        ASSERT_TRUE(SendMessageW(toolBar, TB_GETITEMRECT, i, (LPARAM)&boxes[i]));
+        MapWindowPoints(toolBar, nullptr, (POINT*)&boxes[i], 2);
+        middles[i] = POINT{(boxes[i].left + boxes[i].right) / 2, (boxes[i].top + boxes[i].bottom) / 2};
+    }
+    const RECT client = ClientOnScreen(window);
+    const POINT away = {(client.left + client.right) / 2, (client.top + client.bottom) / 2};
+
+    // Over the other button while a popup is open: that one opens instead.
+    MoveMouseTo(away);
+    PumpMessages(20);
+    ClearTestWindowLog();
+    SetPopupScript({{}, {VK_DOWN, VK_RETURN}});
+    SetPopupAction([&middles](size_t step) {
+        if (step == 0)
+            MoveMouseTo(middles[1]);
+    });
+    ClickMenuButton(0);
+    EXPECT_EQ(TestWindowLog().popups, (std::vector<HMENU>{Popup(0), Popup(1)}));
+    EXPECT_EQ(TestWindowLog().commands, std::vector<int>{CMD_BOTTOM_QUARTER});
+
+    // A click on the open popup's own button closes it for good.
+    MoveMouseTo(away);
+    PumpMessages(20);
+    ClearTestWindowLog();
+    SetPopupAction([&middles](size_t step) {
+        if (step == 0)
+            ClickMouseAt(middles[0]);
+    });
+    ClickMenuButton(0);
+    PumpMessages(50);
+    EXPECT_EQ(TestWindowLog().popups, std::vector<HMENU>{Popup(0)});
+    EXPECT_TRUE(TestWindowLog().commands.empty());
+    MoveMouseTo(away);
+}
+
 TEST_P(BarMenusTest, OtherAltKeysAreLeftToTheWindow)
 {
     // Alt+Q names no popup: nothing opens, the window's default handling

@@ -165,6 +165,8 @@ TEST_F(BarTest, MenuBarFromTheTemplateLiesAlongTheBottomWithGoAndBottom)
     info.dwFlags = SHCMBF_HIDESIPBUTTON;
     info.nToolBarId = IDR_MAIN_MENU;
     info.hInstRes = GetModuleHandleW(nullptr);
+    info.nBmpId = IDB_TOOL_BUTTONS;
+    info.cBmpImages = 6;
     ASSERT_TRUE(SHCreateMenuBar(&info));
     ASSERT_NE(info.hwndMB, nullptr);
     EXPECT_EQ(GetParent(info.hwndMB), window);
@@ -184,6 +186,10 @@ TEST_F(BarTest, MenuBarFromTheTemplateLiesAlongTheBottomWithGoAndBottom)
     EXPECT_EQ(ButtonCommand(toolBar, 1), CMD_BOTTOM_MENU);
     EXPECT_EQ(ButtonText(toolBar, CMD_GO_MENU), L"Go");
     EXPECT_EQ(ButtonText(toolBar, CMD_BOTTOM_MENU), L"Bottom");
+    // The bitmap named in the record is ready for buttons.
+    HIMAGELIST images = (HIMAGELIST)SendMessageW(info.hwndMB, TB_GETIMAGELIST, 0, 0);
+    ASSERT_NE(images, nullptr);
+    EXPECT_EQ(ImageList_GetImageCount(images), 6);
 }
 
 TEST_F(BarTest, SubmenuRequestGivesThePopupsOfTheMenu)
@@ -397,6 +403,50 @@ TEST_F(BarTest, FullScreenCommandBarHasACloseBoxThatClosesTheWindow)
     SendMessageW(closeBox, BM_CLICK, 0, 0);
     PumpMessages(20);
     EXPECT_EQ(TestWindowLog().closes, 1);
+    EXPECT_TRUE(IsWindow(window));
+}
+
+TEST_F(BarTest, CommandBarCallsRefuseWhatTheyCannotDo)
+{
+    HINSTANCE instance = GetModuleHandleW(nullptr);
+    // Windows that are not bars: nothing happens to them.
+    for (HWND other : {window, (HWND) nullptr}) {
+        EXPECT_FALSE(CommandBar_Show(other, TRUE));
+        EXPECT_EQ(CommandBar_Height(other), 0);
+        EXPECT_FALSE(CommandBar_InsertMenubar(other, instance, IDR_MAIN_MENU, 0));
+        EXPECT_EQ(CommandBar_GetMenu(other, 0), nullptr);
+        EXPECT_EQ(CommandBar_AddBitmap(other, instance, IDB_TOOL_BUTTONS, 6, 16, 16), -1);
+        EXPECT_FALSE(CommandBar_AddAdornments(other, 0, 0));
+        CommandBar_Destroy(other);
+    }
+    EXPECT_TRUE(IsWindow(window));
+
+    HWND bar = CommandBar_Create(instance, window, 1);
+    ASSERT_NE(bar, nullptr);
+    EXPECT_FALSE(IsWindowVisible(bar));  // until CommandBar_Show
+    // One bar per window.
+    EXPECT_EQ(CommandBar_Create(instance, window, 2), nullptr);
+    SHMENUBARINFO info = {};
+    info.cbSize = sizeof info;
+    info.hwndParent = window;
+    info.nToolBarId = IDR_MAIN_MENU;
+    info.hInstRes = instance;
+    EXPECT_FALSE(SHCreateMenuBar(&info));
+    // One menu, from a menu that exists.
+    EXPECT_FALSE(CommandBar_InsertMenubar(bar, instance, 960, 0));
+    EXPECT_TRUE(CommandBar_InsertMenubar(bar, instance, IDR_MAIN_MENU, 0));
+    EXPECT_FALSE(CommandBar_InsertMenubar(bar, instance, IDR_MAIN_MENU, 0));
+    EXPECT_EQ(SendMessageW(bar, TB_BUTTONCOUNT, 0, 0), 2);
+    // Images of one size: once there are 16 x 16 ones, 20 x 20 ones are refused.
+    EXPECT_EQ(CommandBar_AddBitmap(bar, instance, IDB_TOOL_BUTTONS, 6, 16, 16), 0);
+    EXPECT_EQ(CommandBar_AddBitmap(bar, instance, IDB_TOOL_BUTTONS, 6, 20, 20), -1);
+    // Only the close box is known.
+    EXPECT_FALSE(CommandBar_AddAdornments(bar, 0x0100, 0));
+    EXPECT_EQ(FindWindowExW(bar, nullptr, L"BUTTON", nullptr), nullptr);
+    EXPECT_TRUE(CommandBar_Show(bar, TRUE));
+    EXPECT_TRUE(IsWindowVisible(bar));
+    CommandBar_Destroy(bar);
+    EXPECT_FALSE(IsWindow(bar));
     EXPECT_TRUE(IsWindow(window));
 }
 

@@ -9,19 +9,22 @@ const UINT_PTR POPUP_TIMER = 77;
 
 WindowLog windowLog;
 std::vector<std::vector<int>> script;
+std::function<void(size_t)> popupAction;
 size_t nextStep;
 
 void PostStep(HWND window)
 {
-    if (nextStep >= script.size())
+    const size_t step = nextStep++;
+    if (popupAction)
+        popupAction(step);
+    if (step >= script.size())
         return;
-    for (int key : script[nextStep]) {
+    for (int key : script[step]) {
         if (key & CHAR_KEY_FLAG)
             PostMessageW(window, WM_CHAR, key & 0xFFFF, 1);
         else
             PostMessageW(window, WM_KEYDOWN, key, 1);
     }
-    nextStep++;
 }
 
 void PopupOpened(HWND window, HMENU popup)
@@ -82,6 +85,7 @@ void ClearTestWindowLog()
 {
     windowLog = WindowLog{};
     script.clear();
+    popupAction = nullptr;
     nextStep = 0;
 }
 
@@ -89,6 +93,11 @@ void SetPopupScript(const std::vector<std::vector<int>>& steps)
 {
     script = steps;
     nextStep = 0;
+}
+
+void SetPopupAction(const std::function<void(size_t step)>& action)
+{
+    popupAction = action;
 }
 
 RECT ClientOnScreen(HWND window)

@@ -3,6 +3,7 @@
 // script of keys into each popup as it opens. Win build only.
 #pragma once
 
+#include <functional>
 #include <vector>
 
 #include "platform/platform.h"
@@ -25,6 +26,9 @@ void ClearTestWindowLog();
 enum { CHAR_KEY_FLAG = 0x10000 };
 inline int CHAR_KEY(wchar_t c) { return CHAR_KEY_FLAG | (int)c; }
 void SetPopupScript(const std::vector<std::vector<int>>& steps);
+// Called with the step's number as each popup opens, before its keys are
+// posted (for steps that use the mouse).
+void SetPopupAction(const std::function<void(size_t step)>& action);
 // A popup still open after this many milliseconds is closed (EndMenu), so a
 // script that fails cannot hang the test.
 enum { POPUP_TIMEOUT_MS = 3000 };
