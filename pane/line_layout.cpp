@@ -316,6 +316,12 @@ int LayoutText(TextPane* pane, BYTE* stream, int freeOld)
             state.runX = p.indent;
         }
         previous = p;
+        // A record's flags lose ATTR_BLANK_AFTER on all but the last line,
+        // and a zero record closes the array: an attribute of ATTR_BLANK_AFTER
+        // alone is laid out as the same flush-left plain paragraph with
+        // alignment bits 0x60, which also mean flush left.
+        if ((p.attribute & ~ATTR_BLANK_AFTER) == 0)
+            p.attribute |= ATTR_ALIGN_MASK;
         if (IsRuleParagraph(p.attribute))
             LayRule(&state, p);
         else

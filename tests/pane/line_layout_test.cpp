@@ -428,6 +428,27 @@ TEST_F(Layout, TrailingSpacesDoNotTakeTheBlankLineAway)
     EXPECT_EQ(f.pane->totalLines, 3);
 }
 
+TEST_F(Layout, AnAttributeOfOnlyABlankLineNeverMakesAZeroRecord)
+{
+    // Regression: attribute 0x80 gave the lines before its last, and its
+    // last line at the end of the text, flags 0, the mark of the closing
+    // record, so painting and scrolling stopped there.
+    f.pane->width = PlatformWidth(LEFT_PLAIN, "aa");
+    StreamBuilder stream;
+    stream.Text(0x80, 0, Codes("aa aa aa"));
+    stream.Text(LEFT_PLAIN, 0, Codes("aa"));
+    stream.Text(0x80, 0, Codes("aa aa"));
+    ASSERT_EQ(f.Lay(stream), 0);
+    ASSERT_EQ(f.pane->lineCount, 6);
+    EXPECT_EQ(Lines(f.pane).size(), 6u);
+    EXPECT_EQ(f.pane->totalLines, 7);
+    for (const LineRecord& line : Lines(f.pane))
+        EXPECT_EQ(line.x, 0) << "laid out flush left: " << Describe(line);
+    EXPECT_EQ(f.pane->lines[2].flags & ATTR_BLANK_AFTER, ATTR_BLANK_AFTER);
+    EXPECT_EQ(PaintPane(f.pane, 1), 0);
+    EXPECT_EQ(f.pane->linesShown, 7);
+}
+
 TEST_F(Layout, RefusesStreamsWithoutAFirstLineAndKeepsTheOldText)
 {
     StreamBuilder good;
