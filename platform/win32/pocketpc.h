@@ -9,16 +9,19 @@
 // bar control. The bar window is what the caller gets: it takes the tool bar
 // messages (TB_*, forwarded to the tool bar), TB_SETTOOLTIPLIST (the device's
 // tooltip message, kept by the bar and answered when a tooltip asks) and
-// SHCMBM_GETSUBMENU. The bar's menu becomes drop-down buttons: those of the
-// menu-bar template, or one per popup of the menu a command bar is given.
-// Clicking one opens its popup above (menu bar) or below (command bar) it;
-// commands of the popups and of the tool buttons reach the parent window as
-// WM_COMMAND. The parent window is subclassed while it has a bar, so that:
+// SHCMBM_GETSUBMENU. The bar's menu becomes drop-down buttons (with an arrow,
+// so a desktop user sees they open menus): those of the menu-bar template,
+// or one per popup of the menu a command bar is given. Clicking one opens
+// its popup above (menu bar) or below (command bar) it; commands of the
+// popups and of the tool buttons reach the parent window as WM_COMMAND.
+// Tool buttons without text are sized to their pictures. The parent window
+// is subclassed while it has a bar, so that:
 //   - the bar stays along the bottom (menu bar) or top (command bar) edge of
 //     the client area whenever the parent is resized;
-//   - F10, Alt alone and Alt+ the underlined letter of a popup's text open
-//     the bar's popups from the keyboard; Left and Right in an open popup
-//     move to the neighbouring one.
+//   - F10, Alt alone and Alt + the underlined letter of a popup's text open
+//     the bar's popups from the keyboard; Left and Right in an open popup,
+//     or the mouse moving onto another drop-down button, move to the
+//     neighbouring popup.
 // The tooltip list's first entry belongs to the bar's menu (which shows its
 // popup's text and no tooltip); the others go, in order, to the buttons
 // added after the menu.
@@ -27,11 +30,13 @@
 // WH_CBT hook installed by InstallPocketPcLayer, and by the first bar made)
 // sees every dialog as it is created; one whose extended style asks for the
 // OK button, or that SHInitDialog is given SHIDIF_DONEBUTTON, gets a strip
-// below its client area with an "OK" push button drawn in it. The strip lies
-// outside the client area, so the dialog's own layout is untouched; dialogs
-// not resized by SHInitDialog grow by the strip's height. A click on OK sends
-// the dialog WM_COMMAND IDOK. Enter (IDOK) and Escape (IDCANCEL) come from the
-// dialog manager as on any desktop dialog; OK is drawn as the default button.
+// below its client area with an "OK" push button drawn in it. The strip is
+// non-client area, so the dialog's own layout and hit tests never see it; a
+// dialog that SHInitDialog does not fit grows by the strip's height once its
+// WM_INITDIALOG is done, keeping the template's client size. A click on OK
+// sends the dialog WM_COMMAND IDOK. Enter (IDOK) and Escape (IDCANCEL) come
+// from the dialog manager as on any desktop dialog; OK is drawn as the
+// default button.
 //
 // Dialog fitting. The device's screen is, on a desktop, the main window: a
 // dialog's owner (its top-level owner window), or the work area when it has
