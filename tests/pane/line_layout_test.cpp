@@ -162,8 +162,23 @@ TEST_F(Layout, EveryLineTakesAtLeastOneCodeInAPaneNarrowerThanOne)
             EXPECT_EQ(codes, 4) << "width " << width;
             // Reading order: 97 98 21 99 plain, 99 21 98 97 reversed.
             EXPECT_EQ(lines[attribute == LEFT_PLAIN ? 1 : 0].length, 2) << "the point goes with its letter";
+            for (const LineRecord& line : lines)
+                EXPECT_LE(line.x, 1) << "a line wider than the pane starts at its left edge: " << Describe(line);
         }
     }
+
+    // A pane narrower than the hanging column: the column holds the word,
+    // every later line one code, never the rest of the paragraph at once.
+    f.pane->width = 3;
+    StreamBuilder hanging;
+    hanging.Text(RIGHT_REVERSED, 0x40, Stored("a bcdef"));
+    ASSERT_EQ(f.Lay(hanging), 0);
+    const std::vector<LineRecord> lines = Lines(f.pane);
+    ASSERT_EQ(lines.size(), 6u);
+    EXPECT_EQ(lines[0].length, 0);
+    EXPECT_GT(lines[0].hangWidth, 0);
+    for (size_t i = 1; i < lines.size(); i++)
+        EXPECT_EQ(lines[i].length, 1) << i;
 }
 
 TEST_F(Layout, AlignsRightCentreAndLeftWithIndents)
@@ -482,6 +497,9 @@ TEST_F(Layout, LayingOutClearsTheHighlightAndKeepsTopLine)
     f.pane->highlightEnd = 3;
     f.pane->topLine = 9;
     ASSERT_EQ(LayoutText(f.pane, f.pane->text, 0), 0) << "laying out its own text again";
+    // Handing the pane its own text with freeOld must not release it.
+    ASSERT_EQ(LayoutText(f.pane, f.pane->text, 1), 0);
+    EXPECT_EQ(f.pane->text[2], 97);
     EXPECT_EQ(f.pane->highlightStart, 0);
     EXPECT_EQ(f.pane->highlightEnd, 0);
     EXPECT_EQ(f.pane->topLine, 9);
@@ -506,6 +524,7 @@ TEST_F(Layout, MaxTopLineIsTheTopOfTheLastFullPage)
         {"blank lines fit", 3, 0x81, 3 * h, 2},
         // 2.5 lines: "b L" at the end; the blank before the last line shows.
         {"a blank line that does not fit is not counted", 3, 0x81, 2 * h + h / 2, 3},
+        {"a pane taller than a signed 16-bit height", 3, LEFT_PLAIN, 40000, 0},
     };
     for (const auto& c : cases) {
         f.pane->height = c.paneHeight;
@@ -561,6 +580,10 @@ TEST_F(Layout, ScrollToOffsetFindsTheLineThatHoldsAnOffset)
     f.pane->maxTopLine = 1;
     EXPECT_EQ(ScrollToOffset(f.pane, 13), 1);
     EXPECT_EQ(f.pane->topLine, 1);
+
+    TextPane* bare = CreateTextPane(f.surface.dc, nullptr, &appState.fontSpec, 0);
+    EXPECT_EQ(ScrollToOffset(bare, 2), 0) << "a pane without lines";
+    DestroyTextPane(bare, 1);
 }
 
 TEST_F(Layout, TheLineArrayGrowsAndStaysWithinSixteenBits)

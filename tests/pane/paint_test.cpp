@@ -114,7 +114,10 @@ TEST_F(Painting, ARuleIsAOnePixelBlackLineAcrossTheMiddleOfItsBox)
     StreamBuilder stream;
     stream.Rule(0x07, 100);
     ASSERT_EQ(f.Lay(stream), 0);
+    // Whatever pen the DC holds, the rule draws with its own.
+    HGDIOBJ pen = SelectObject(f.surface.dc, GetStockObject(NULL_PEN));
     ASSERT_EQ(PaintPane(f.pane, 1), 0);
+    EXPECT_EQ(SelectObject(f.surface.dc, pen), GetStockObject(NULL_PEN));
     const int row = PANE_Y + h / 2;
     EXPECT_EQ(CountPixels(f.surface, RECT{10, row, 110, row + 1}, BLACK), 100);
     EXPECT_EQ(TestPixel(f.surface, 9, row), WHITE);
