@@ -12,6 +12,12 @@
 
 static SHACTIVATEINFO activateInfo;
 
+static void OnSettingChange(HWND window, WPARAM wParam, LPARAM lParam)
+{
+    activateInfo.cbSize = sizeof activateInfo;
+    SHHandleWMSettingChange(window, wParam, lParam, &activateInfo);
+}
+
 static LRESULT OnCreate(HWND window)
 {
     appState.mainWindow = window;
@@ -72,7 +78,7 @@ LRESULT CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM
     case WM_SIZE: ResizePanes(window, lParam); return 0;
     case WM_ACTIVATE: return OnActivate(window, message, wParam, lParam);
     case WM_PAINT: PaintPanes((HDC)wParam, window, REPAINT_ALL); return 0;
-    case WM_SETTINGCHANGE: SHHandleWMSettingChange(window, wParam, lParam, &activateInfo); return 0;
+    case WM_SETTINGCHANGE: OnSettingChange(window, wParam, lParam); return 0;
     case WM_WINDOWPOSCHANGED: return OnWindowPosChanged(window, message, wParam, lParam);
     case WM_QUILLMERE_CLOSE: DestroyWindow(window); return 0;
     case WM_HELP: RunAboutBox(window); return 0;

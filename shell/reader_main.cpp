@@ -71,7 +71,8 @@ static HWND StartInstance(int showCommand)
         RECT r;
         GetWindowRect(window, &r);
         SHFullScreen(window, SHFS_HIDETASKBAR | SHFS_HIDESIPBUTTON | SHFS_HIDESTARTICON);
-        MoveWindow(window, r.left, 0, r.right, r.bottom, FALSE);
+        // Up to the top edge, over the task bar's strip; the right edge stays.
+        MoveWindow(window, r.left, 0, r.right - r.left, r.bottom, FALSE);
     }
     ShowWindow(window, showCommand);
     UpdateWindow(window);
@@ -92,6 +93,9 @@ HWND StartReader(HINSTANCE instance, const WCHAR* commandLine, int showCommand)
 {
     appState = AppState();
     appState.instance = instance;
+    splitView = SplitView();
+    splitView.bottomSection = SPLIT_DEFAULT;
+    InstallPocketPcLayer();
     outOfMemoryShutdown = OutOfMemoryShutdown;
     ignoreActivate = (int)ReadDwordValue(MAKER_KEY, L"IgnoreActivate", 0);
     fullScreen = (int)ReadDwordValue(MAKER_KEY, L"FullScreen", 0);
