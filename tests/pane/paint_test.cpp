@@ -292,7 +292,7 @@ TEST(PaintBook, TheFirstPageOfTheFirstSectionReadsRightToLeft)
     ASSERT_EQ(LayoutText(f.pane, text, 1), 0);
     f.pane->topLine = 0;
     ASSERT_EQ(PaintPane(f.pane, 1), 0);
-    SaveTestSurfacePng(f.surface, "section1_page1.png");
+    SaveTestSurfacePng(f.surface, QM_PICTURE_DIR "/section1_page1.png");
     const std::vector<LineRecord> lines = Lines(f.pane);
     ASSERT_GT(lines.size(), 5u);
 
