@@ -23,7 +23,7 @@ TEST_F(PaneObject, CreateCopiesTheBoxAndFontAndPreparesTheLines)
     TextPane* pane = CreateTextPane(f.surface.dc, &box, &spec, 100);
     ASSERT_NE(pane, nullptr);
     spec.size = 99;
-    EXPECT_EQ(pane->fontSpec.size, -18) << "the spec is copied";
+    EXPECT_EQ(pane->fontSpec.size, -18) << "the FontSpec is copied";
     EXPECT_EQ(Units(pane->fontSpec.faceName), Units(TEST_FACE));
     EXPECT_EQ(pane->x, 5);
     EXPECT_EQ(pane->y, 7);
