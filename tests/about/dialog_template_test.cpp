@@ -10,15 +10,6 @@
 
 namespace {
 
-struct ExpectedControl {
-    int id;
-    const wchar_t* className;
-    const wchar_t* text;
-    int textOrdinal;
-    DWORD style;
-    int x, y, cx, cy;
-};
-
 TEST(AboutBoxTemplate, HoldsTheBoxAndItsControls)
 {
     const DialogTemplateInfo info = ReadDialogTemplate(GetModuleHandleW(nullptr), IDD_ABOUT);
@@ -38,22 +29,7 @@ TEST(AboutBoxTemplate, HoldsTheBoxAndItsControls)
         {-1, L"STATIC", L"Genesis 1-10, pointed", -1, 0x50020000, 7, 41, 80, 8},
         {1025, L"BUTTON", WIDE(MAKER_LINK_TEXT), -1, 0x5001000B, 7, 58, 100, 8},
     };
-    ASSERT_EQ(info.controls.size(), sizeof expected / sizeof expected[0]);
-    for (size_t i = 0; i < info.controls.size(); i++) {
-        const TemplateControl& got = info.controls[i];
-        const ExpectedControl& e = expected[i];
-        SCOPED_TRACE(i);
-        EXPECT_EQ(got.id, e.id);
-        EXPECT_EQ(got.className, e.className);
-        EXPECT_EQ(got.text, e.text);
-        EXPECT_EQ(got.textOrdinal, e.textOrdinal);
-        EXPECT_EQ(got.style, e.style);
-        EXPECT_EQ(got.exStyle, 0u);
-        EXPECT_EQ(got.x, e.x);
-        EXPECT_EQ(got.y, e.y);
-        EXPECT_EQ(got.cx, e.cx);
-        EXPECT_EQ(got.cy, e.cy);
-    }
+    ExpectControls(info, expected, sizeof expected / sizeof expected[0]);
 }
 
 }  // namespace

@@ -1,5 +1,7 @@
 #include "dialog_template.h"
 
+#include <gtest/gtest.h>
+
 namespace {
 
 // A bounds-checked cursor over the template's bytes.
@@ -132,4 +134,24 @@ DialogTemplateInfo ReadDialogTemplate(HINSTANCE instance, int id)
     }
     info.found = !r.bad && r.at <= r.size;
     return info;
+}
+
+void ExpectControls(const DialogTemplateInfo& info, const ExpectedControl* expected, size_t count)
+{
+    ASSERT_EQ(info.controls.size(), count);
+    for (size_t i = 0; i < count; i++) {
+        const TemplateControl& got = info.controls[i];
+        const ExpectedControl& e = expected[i];
+        SCOPED_TRACE(i);
+        EXPECT_EQ(got.id, e.id);
+        EXPECT_EQ(got.className, e.className);
+        EXPECT_EQ(got.text, e.text);
+        EXPECT_EQ(got.textOrdinal, e.textOrdinal);
+        EXPECT_EQ(got.style, e.style);
+        EXPECT_EQ(got.exStyle, 0u);
+        EXPECT_EQ(got.x, e.x);
+        EXPECT_EQ(got.y, e.y);
+        EXPECT_EQ(got.cx, e.cx);
+        EXPECT_EQ(got.cy, e.cy);
+    }
 }

@@ -31,3 +31,17 @@ struct DialogTemplateInfo {
 };
 
 DialogTemplateInfo ReadDialogTemplate(HINSTANCE instance, int id);
+
+// One control as a test expects it; textOrdinal -1 when the text is a string.
+struct ExpectedControl {
+    int id;
+    const wchar_t* className;
+    const wchar_t* text;
+    int textOrdinal;
+    DWORD style;
+    int x, y, cx, cy;
+};
+
+// Holds the template's controls against the expected ones, in order, each
+// with no extended style; failures name the control's index.
+void ExpectControls(const DialogTemplateInfo& info, const ExpectedControl* expected, size_t count);
